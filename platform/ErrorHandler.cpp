@@ -24,7 +24,9 @@ void setErrorReporter(ErrorReporter* reporter) {
     currentReporter = reporter ? reporter : &defaultReporter;
 }
 
-void reportError(const QString& message) { currentReporter->show(message); }
+void reportError(const QString& message) {
+    currentReporter->show(message);
+}
 
 void reportCurrentException() {
     try {

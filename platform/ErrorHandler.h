@@ -36,7 +36,16 @@ void guarded(Handler&& handler) {
     }
 }
 
-// QApplication whose event dispatch reports escaping exceptions instead of
+// Wraps a handler for connecting to a signal, so that its errors are reported
+// where they arise and never unwind through the toolkit's own frames (which
+// are not exception-safe: unwinding through them leaks the event in flight).
+//   connect(button, &QPushButton::clicked, this, platform::Guard([this] { ... }));
+template <class Handler>
+auto Guard(Handler handler) {
+    return [handler = std::move(handler)]() { guarded(handler); };
+}
+
+// The backstop: QApplication whose event dispatch reports escaping exceptions instead of
 // letting them end the process.
 class Application : public QApplication {
 public:

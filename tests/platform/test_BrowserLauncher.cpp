@@ -15,8 +15,9 @@ QString writeRecorder(const QTemporaryDir& dir) {
     const QString path = dir.filePath("recorder.sh");
     QFile script(path);
     script.open(QIODevice::WriteOnly);
-    script.write("#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$0.out.tmp\"\n"
-                 "mv \"$0.out.tmp\" \"$0.out\"\n");
+    script.write(
+        "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$0.out.tmp\"\n"
+        "mv \"$0.out.tmp\" \"$0.out\"\n");
     script.close();
     script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return path;
