@@ -1,5 +1,6 @@
 #include "engine/DateCn.h"
 
+#include <bit>
 #include <chrono>
 #include <cmath>
 #include <ctime>
@@ -81,7 +82,7 @@ constexpr LunarCode Pack(int month, int day) {
     return month > 0 ? month * 100 + day : month * 100 - day;
 }
 
-// The lunar date `t` days after 1 January of `year` (1901 to 2050), walking the
+// The lunar date `t` days after 1 January of `year` (1901 to 2050), read from the
 // sixteen months of the year's entry.
 constexpr LunarCode LunarCodeAt(int year, int t) {
     const std::uint32_t entry = tables::LunarYearTable[year - kFirstYear];
@@ -101,13 +102,22 @@ constexpr LunarCode LunarCodeAt(int year, int t) {
         }
         return Pack(number, first + t);
     }
-    for (int k = 1; k < 16; ++k) {
-        number = number == leap ? -leap : (number < 0 ? -number : number) % 12 + 1;
-        const int length = 29 + static_cast<int>((mask >> (15 - k)) & 1);
-        if (t <= end + length) return Pack(number, t - end);
-        end += length;
-    }
-    return 0;  // past the sixteenth month: no year's days reach it (checked below)
+    // Month k (k >= 1) ends `29k + (30-day months among months 1..k)` days
+    // after month 0 does; 30 days a month at most puts k at rel / 30 or one more.
+    const int rel = t - end;
+    const unsigned later = mask & 0x7FFF;  // months 1..15, month 1 in bit 14
+    int k = (rel + 29) / 30;
+    const auto daysThrough = [later](int months) {
+        return 29 * months + std::popcount(later >> (15 - months));
+    };
+    if (daysThrough(k) < rel) ++k;
+    if (k > 15) return 0;  // past the sixteenth month: no year's days reach it (checked below)
+    const int day = rel - daysThrough(k - 1);
+    // Month numbers run on from month 0's; the month after the one numbered
+    // `leap` repeats it, and those after that lag one behind.
+    const int leapAt = leap == 0 ? 99 : (leap - number + 12) % 12 + 1;
+    if (k == leapAt) return Pack(-leap, day);
+    return Pack((number - 1 + k - (k > leapAt ? 1 : 0)) % 12 + 1, day);
 }
 
 constexpr LunarCode LunarCodeOfDay(DayNumber dn) {

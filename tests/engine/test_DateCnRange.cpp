@@ -55,6 +55,28 @@ TEST(EveryDay, LunarDaysAdvanceByOneOrStartTheNextMonth) {
     }
 }
 
+// Counted day by day from each 1 January, the months have the lengths that the
+// year's mask gives them: month 0 (in progress on 1 January) in the top bit.
+TEST(EveryDay, MonthLengthsFollowTheTable) {
+    for (int y = tables::kFirstYear; y <= tables::kLastYear; ++y) {
+        const std::uint32_t entry = tables::LunarYearTable[y - tables::kFirstYear];
+        const unsigned mask = (entry >> 8) & 0xFFFF;
+        const TDateTime jan1 = EncodeDate(y, 1, 1);
+        int month = 0;
+        int length = Day(LunarCodeOf(jan1));
+        for (TDateTime date = jan1 + 1; date <= kLast && month < 13; ++date) {
+            if (Day(LunarCodeOf(date)) != 1) {
+                ++length;
+                continue;
+            }
+            ASSERT_EQ(length, 29 + static_cast<int>((mask >> (15 - month)) & 1))
+                << "month " << month << " of the entry of " << y;
+            ++month;
+            length = 1;
+        }
+    }
+}
+
 // The table names the leap month of the lunar year beginning in each Gregorian
 // year; it must appear in that lunar year, right after the month it repeats.
 TEST(EveryDay, LeapMonthsAreTheOnesTheTableNames) {
