@@ -3,7 +3,23 @@
 //
 // Pure functions over constant tables: no state, no user interface, no heap.
 // Every text is UTF-8 and points into constant storage that lives for the
-// whole run, so a returned std::string_view never dangles.
+// whole run, so a returned std::string_view never dangles. No operation
+// throws except EncodeDate, and every one gives a defined answer for any
+// argument at all:
+//
+// - A date is read as a whole day: the fraction (a time of day) is dropped by
+//   truncating toward zero, so -1.25 is 1899-12-29 at 06:00. NaN reads as
+//   day 0 (1899-12-30); a date before 0001-01-01 or after 9999-12-31, the
+//   infinities included, reads as that first or last day.
+// - Outside 1901-01-01 .. 2050-12-31 there is no lunar data: LunarCodeOf gives
+//   0, LunarMonthName, LunarDayName and LunarFestivalOf give empty text, and
+//   YearAnimalOf gives the animal of the Gregorian year. Hence 2050-12-31 is
+//   no 除夕 (the next day has no month name).
+// - SolarTermIndex gives 0 for a year outside 1901-2050 or a month outside
+//   1-12, and SolarTermOf then gives empty text.
+// - A day that does not exist in the month of the date: HolidayOf gives empty
+//   text; StarSignForDay takes day 0 as the 1st and a day past the end as the
+//   month's last day.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +30,10 @@ namespace DateCn {
 // Days since 1899-12-30 (proleptic Gregorian); the fraction, a time of day,
 // is ignored by every operation.
 using TDateTime = double;
+
+// The first and last days any date reads as: 0001-01-01 and 9999-12-31.
+inline constexpr TDateTime MinDateTime = -693593;
+inline constexpr TDateTime MaxDateTime = 2958465;
 
 // A lunar date packed as month * 100 + day, negated for a leap month;
 // 0 for a date outside 1901-01-01 .. 2050-12-31.
@@ -29,7 +49,8 @@ inline constexpr std::uint16_t GregorianMonthDays[2][12] = {
 
 bool IsLeapYear(int year);
 
-// Splits a date into its Gregorian year, month and day.
+// Splits a date into its Gregorian year, month and day (see above for dates
+// beyond the years 1 to 9999 and NaN).
 void DecodeDate(TDateTime date, std::uint16_t& year, std::uint16_t& month, std::uint16_t& day);
 
 // The date of a Gregorian year (1 to 9999), month and day. Throws
