@@ -1,11 +1,13 @@
 #include "platform/Registry.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <QThread>
 
 #include <sys/stat.h>
 
@@ -382,6 +384,20 @@ Load loadHive(const QString& path, hive::Document& doc) {
     return Load::Ok;
 }
 
+// QLockFile::tryLock backs off exponentially, to sleeps of seconds: against a
+// writer that keeps coming back it may look only a few times before giving
+// up. Short, slightly uneven naps let a waiter get its turn.
+bool takeLock(QLockFile& lock) {
+    QElapsedTimer waited;
+    waited.start();
+    for (unsigned attempt = 0;; ++attempt) {
+        if (lock.tryLock(0)) return true;
+        if (lock.error() != QLockFile::LockFailedError) return false;  // no rights, no folder
+        if (waited.elapsed() >= HiveFileRegistry::LockTimeoutMs) return false;
+        QThread::msleep(2 + (attempt * 7) % 11);
+    }
+}
+
 }  // namespace
 
 // A key as it was when opened; a write goes back to the file, under the lock,
@@ -406,7 +422,7 @@ public:
         // Read, change and replace happen under the lock, so that two writers
         // never both start from the same old file and one update gets lost.
         QLockFile lock(path + QStringLiteral(".lock"));
-        if (!lock.tryLock(HiveFileRegistry::LockTimeoutMs)) throw FailedToSetData(name);
+        if (!takeLock(lock)) throw FailedToSetData(name);
 
         hive::Document doc;
         if (loadHive(path, doc) == Load::Unusable) throw FailedToSetData(name);
