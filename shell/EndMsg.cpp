@@ -1,12 +1,11 @@
 #include "shell/EndMsg.h"
 
 #include <QKeyEvent>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 
 #include "platform/ErrorHandler.h"
 #include "platform/Fonts.h"
+#include "shell/Assets.h"
 #include "ui_EndMsg.h"
 
 namespace EndMsg {
@@ -19,26 +18,6 @@ QString TrimControls(const QString& text) {
     while (from < to && text[from].unicode() <= 32) ++from;
     while (to > from && text[to - 1].unicode() <= 32) --to;
     return text.mid(from, to - from);
-}
-
-QPixmap SpeechBubble() {
-    QPixmap pixmap(41, 42);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath bubble;
-    bubble.addRoundedRect(QRectF(1.5, 1.5, 38, 30), 8, 8);
-    QPainterPath tail;
-    tail.moveTo(9, 28);
-    tail.lineTo(6, 40);
-    tail.lineTo(20, 30);
-    p.setPen(QPen(QColor(0x1f, 0x5f, 0xa8), 1.5));
-    p.setBrush(QColor(0xe8, 0xf2, 0xfc));
-    p.drawPath(bubble.united(tail));
-    p.setPen(QColor(0x1f, 0x5f, 0xa8));
-    p.setFont(platform::PixelFont(QStringLiteral("Arial Black"), 22, true));
-    p.drawText(QRectF(1.5, 1.5, 38, 30), Qt::AlignCenter, QStringLiteral("?"));
-    return pixmap;
 }
 
 }  // namespace
@@ -58,6 +37,7 @@ void WriteStartPage(platform::Registry& registry, const QString& address) {
 
 TFrmMsG::TFrmMsG(platform::Registry& registry, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TFrmMsG>()), registry_(registry) {
+    shell::InitAssets();
     ui->setupUi(this);
     // A title, and no buttons in it: the dialog is answered with its own two.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -65,10 +45,9 @@ TFrmMsG::TFrmMsG(platform::Registry& registry, QWidget* parent)
     setFixedSize(236, 101);
     move(500, 303);
 
-    // The grooved outer border.
-    ui->RzPanel1->setFrameShape(QFrame::Box);
-    ui->RzPanel1->setFrameShadow(QFrame::Sunken);
-    ui->Image1->setPixmap(SpeechBubble());
+    ui->RzPanel1->setGrooveCount(1);
+    // The speech bubble at its own size, 41 x 42, in its 41 x 44 box.
+    ui->Image1->setSource(QStringLiteral(":/shell/question.svg"), platform::Picture::Mode::Natural);
     ui->Label1->adjustSize();
 
     // Like a button with a modal result, either one ends the dialog even

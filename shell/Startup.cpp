@@ -15,6 +15,7 @@ std::unique_ptr<Program> CreateProgram() {
     Services services;
     services.browser = &program->browser;
     services.clock = &program->clock;
+    services.registry = &program->registry;
     program->Frmmain = std::make_unique<Unt_Main::TFrmmain>(services);
     return program;
 }

@@ -8,6 +8,7 @@
 
 #include "platform/BrowserLauncher.h"
 #include "platform/Clock.h"
+#include "platform/Registry.h"
 #include "shell/Unt_Main.h"
 
 namespace shell {
@@ -16,6 +17,7 @@ namespace shell {
 struct Program {
     platform::XdgBrowserLauncher browser;
     platform::SystemClock clock;
+    platform::HiveFileRegistry registry{platform::HiveFileRegistry::defaultPath()};
     std::unique_ptr<Unt_Main::TFrmmain> Frmmain;
 };
 

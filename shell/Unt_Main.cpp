@@ -1,5 +1,6 @@
 #include "shell/Unt_Main.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -8,6 +9,7 @@
 #include "readings/UntOnther.h"
 #include "shell/Addresses.h"
 #include "shell/Assets.h"
+#include "shell/EndMsg.h"
 #include "shell/Uabout.h"
 #include "shell/Unt_servers.h"
 #include "ui_Unt_Main.h"
@@ -18,6 +20,12 @@ namespace {
 const QColor kNavy(0x00, 0x00, 0x80);
 const QColor kRed(0xFF, 0x00, 0x00);
 const QColor kGreen(0x00, 0x80, 0x00);
+
+// Without a hive the start page can be neither read nor stored.
+class NoRegistry final : public platform::Registry {
+public:
+    std::unique_ptr<platform::RegistryKey> openKey(const QString&) override { return nullptr; }
+};
 
 }  // namespace
 
@@ -203,10 +211,33 @@ void TFrmmain::RzButton8Click() {
     OpenInBrowser(QString::fromUtf8(Addresses::HomePage));
 }
 
-// The exit flow arrives with the exit dialog; until then the button just
-// closes the window.
 void TFrmmain::RzButton7Click() {
-    close();
+    RunExitFlow();
+}
+
+void TFrmmain::FormCloseQuery(bool& CanClose) {
+    CanClose = RunExitFlow();
+}
+
+void TFrmmain::closeEvent(QCloseEvent* event) {
+    // Refused unless the exit flow says otherwise, also when it fails.
+    bool canClose = false;
+    platform::guarded([&] { FormCloseQuery(canClose); });
+    event->setAccepted(canClose);
+}
+
+bool TFrmmain::RunExitFlow() {
+    static NoRegistry none;
+    if (!EndMsg::ConfirmExit(services_.registry ? *services_.registry : none)) return false;
+    // The loop ends once this handler has returned. QCoreApplication::quit()
+    // would not do: it closes every window first, and this window's close
+    // request would ask the user a second time.
+    if (services_.quit)
+        services_.quit();
+    else
+        QCoreApplication::exit(0);
+    OpenInBrowser(QString::fromUtf8(Addresses::HomePage));
+    return true;
 }
 
 void TFrmmain::Label2Click() {

@@ -39,6 +39,8 @@ public:
     void RzButton3Click();  // 关于系统
     void RzButton8Click();  // 联系主页
     void RzButton7Click();  // 关闭系统
+    // Any request to close the window: the exit flow decides.
+    void FormCloseQuery(bool& CanClose);
 
     // Link column; Label3Click also serves labels 5 to 14 and the banner.
     void Label2Click();
@@ -52,8 +54,12 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Asks; on yes tells the application to end and opens the home page.
+    // True when the user confirmed.
+    bool RunExitFlow();
     void styleControls();
     void connectHandlers();
 

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "platform/Picture.h"
 #include "platform/Registry.h"
 #include "shell/EndMsg.h"
 #include "tests/shell/ModalDriver.h"
@@ -121,7 +122,7 @@ TEST(ExitDialog, LooksAsDesigned) {
         if (auto* button = qobject_cast<QAbstractButton*>(w)) text = button->text();
         EXPECT_EQ(text, QString::fromUtf8(c.text));
     }
-    EXPECT_FALSE(dialog.findChild<QLabel*>("Image1")->pixmap().isNull());
+    EXPECT_EQ(dialog.findChild<platform::Picture*>("Image1")->naturalSize(), QSize(41, 42));
     EXPECT_TRUE(Box(dialog)->isChecked());
     EXPECT_FALSE(dialog.Confirmed);
 }
