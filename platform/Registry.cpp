@@ -142,7 +142,8 @@ std::optional<Document> parse(const QByteArray& bytes) {
     QString text;
     if (bytes.startsWith("\xff\xfe")) {
         if (bytes.size() % 2 != 0) return std::nullopt;
-        QStringDecoder decode(QStringDecoder::Utf16LE, QStringDecoder::Flag::Stateless);
+        QStringDecoder decode(QStringDecoder::Utf16LE, QStringDecoder::Flag::Stateless |
+                                                           QStringDecoder::Flag::ConvertInitialBom);
         text = decode(QByteArrayView(bytes).sliced(2));
         if (decode.hasError()) return std::nullopt;
         doc.utf16 = true;
@@ -152,7 +153,8 @@ std::optional<Document> parse(const QByteArray& bytes) {
             body = body.sliced(3);
             doc.utf8Bom = true;
         }
-        QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                        QStringDecoder::Flag::ConvertInitialBom);
         text = decode(body);
         if (decode.hasError()) return std::nullopt;
     }

@@ -415,6 +415,10 @@ TEST(HiveParse, MalformedInputIsRejected) {
     const QByteArray cases[] = {
         "REGEDIT4\n[K]\n",
         "\n" + h,  // the header comes first
+        // A second byte-order mark is text before the header, not one more
+        // mark to drop (dropping it would change the file on the next write).
+        "\xef\xbb\xbf\xef\xbb\xbf" + h,
+        QByteArray("\xff\xfe\xff\xfe", 4),
         h + "[]\n",
         h + "[-HKEY_CURRENT_USER\\K]\n",  // deletes a key on import
         h + "[K\n",
