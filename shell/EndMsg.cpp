@@ -11,8 +11,8 @@
 namespace EndMsg {
 namespace {
 
-// Leading and trailing characters of code 32 or less go, as the browser
-// itself ignores them; nothing else is normalised.
+// A stored page with blanks or line breaks around it (characters of code 32
+// or less) still is the portal; letter case and everything else count.
 QString TrimControls(const QString& text) {
     qsizetype from = 0, to = text.size();
     while (from < to && text[from].unicode() <= 32) ++from;

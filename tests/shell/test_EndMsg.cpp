@@ -127,11 +127,12 @@ TEST(ExitDialog, LooksAsDesigned) {
     EXPECT_FALSE(dialog.Confirmed);
 }
 
-TEST(ExitDialog, TabOrderStartsOnYes) {
+TEST(ExitDialog, ShownWhereDesignedWithTheFocusOnYes) {
     Hive hive;
     TFrmMsG dialog(hive.registry());
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog, 5000));
+    EXPECT_EQ(dialog.pos(), QPoint(500, 303));  // not centred when shown
     EXPECT_EQ(QApplication::focusWidget(), Button(dialog, "Button1"));
     for (const char* next : {"Button2", "CheckBox1", "Button1"}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
