@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPalette>
 
+#include <algorithm>
+
 namespace platform {
 
 GroovedPanel::GroovedPanel(QWidget* parent) : QWidget(parent) {
@@ -14,8 +16,28 @@ GroovedPanel::GroovedPanel(QWidget* parent) : QWidget(parent) {
 }
 
 void GroovedPanel::setGrooved(bool grooved) {
-    grooved_ = grooved;
+    setGrooveCount(grooved ? 1 : 0);
+}
+
+void GroovedPanel::setGrooveCount(int count) {
+    grooves_ = std::clamp(count, 0, 2);
     update();
+}
+
+void GroovedPanel::setGrooveColor(const QColor& color) {
+    grooveColor_ = color;
+    update();
+}
+
+void GroovedPanel::setFlatBorder(const QColor& color, int radius) {
+    flatBorder_ = color;
+    flatRadius_ = radius;
+    update();
+}
+
+int GroovedPanel::borderWidth() const {
+    if (flatBorder_.isValid()) return 1;
+    return grooves_ * kGrooveWidth;
 }
 
 void GroovedPanel::setColor(const QColor& color) {
@@ -31,7 +53,7 @@ void GroovedPanel::setGradient(const QColor& from, const QColor& to, Qt::Orienta
 
 void GroovedPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const int inset = grooved_ ? kGrooveWidth : 0;
+    const int inset = flatBorder_.isValid() ? 0 : borderWidth();
     const QRect inside = rect().adjusted(inset, inset, -inset, -inset);
     if (from_ == to_) {
         painter.fillRect(inside, from_);
@@ -44,9 +66,23 @@ void GroovedPanel::paintEvent(QPaintEvent*) {
         gradient.setColorAt(1, to_);
         painter.fillRect(inside, gradient);
     }
-    if (grooved_) {
+    if (flatBorder_.isValid()) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(flatBorder_);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), flatRadius_,
+                                flatRadius_);
+        return;
+    }
+    QPalette shades = palette();
+    if (grooveColor_.isValid()) {
+        shades.setColor(QPalette::Dark, grooveColor_);
+        shades.setColor(QPalette::Light, Qt::white);
+    }
+    QRect box = rect();
+    for (int i = 0; i < grooves_; ++i) {
         // A sunken one-pixel line with a raised one inside it reads as a groove.
-        qDrawShadeRect(&painter, rect(), palette(), /*sunken=*/true, /*lineWidth=*/1);
+        qDrawShadeRect(&painter, box, shades, /*sunken=*/true, /*lineWidth=*/1);
+        box.adjust(kGrooveWidth, kGrooveWidth, -kGrooveWidth, -kGrooveWidth);
     }
 }
 

@@ -1,8 +1,9 @@
-// A plain container panel with the look the windows are designed around: an
-// optional grooved (etched) border two pixels wide and a background that is
-// either one colour or a two-colour linear gradient. Children keep the
-// positions they are given, relative to the panel's top left corner; the
-// border only paints over the edge.
+// A plain container panel with the look the windows are designed around:
+// grooved (etched) borders two pixels wide each, or a flat one-pixel border
+// with rounded corners, and a background that is either one colour or a
+// two-colour linear gradient. Children keep the positions they are given,
+// relative to the panel's top left corner; the border only paints over the
+// edge.
 #pragma once
 
 #include <QColor>
@@ -17,8 +18,18 @@ public:
 
     explicit GroovedPanel(QWidget* parent = nullptr);
 
+    // One groove, or none.
     void setGrooved(bool grooved);
-    bool isGrooved() const { return grooved_; }
+    bool isGrooved() const { return grooves_ > 0; }
+    // Outer and inner border both grooved: two grooves, one inside the other.
+    void setGrooveCount(int count);
+    // The colour of the grooves' dark lines; invalid for the palette's own.
+    void setGrooveColor(const QColor& color);
+    // A flat one-pixel border with rounded corners in place of any groove.
+    void setFlatBorder(const QColor& color, int radius);
+
+    // Width of the border on each side: where the panel's content begins.
+    int borderWidth() const;
 
     // A solid background.
     void setColor(const QColor& color);
@@ -31,7 +42,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    bool grooved_ = true;
+    int grooves_ = 1;
+    QColor grooveColor_;
+    QColor flatBorder_;
+    int flatRadius_ = 0;
     QColor from_;
     QColor to_;
     Qt::Orientation direction_ = Qt::Vertical;

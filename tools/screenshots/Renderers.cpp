@@ -1,0 +1,72 @@
+#include "tools/screenshots/Renderers.h"
+
+#include "readings/UntOnther.h"
+#include "shell/EndMsg.h"
+#include "shell/Uabout.h"
+#include "shell/Unt_Main.h"
+#include "shell/Unt_servers.h"
+
+namespace screenshots {
+namespace {
+
+// A hive that holds one start page and takes no writes: the exit dialog only
+// reads it when it is created.
+class StartPageOnly final : public platform::Registry {
+public:
+    explicit StartPageOnly(QString page) : page_(std::move(page)) {}
+    std::unique_ptr<platform::RegistryKey> openKey(const QString&) override {
+        struct Key final : platform::RegistryKey {
+            QString page;
+            QString readString(const QString&) override { return page; }
+            void writeString(const QString& name, const QString&) override {
+                throw platform::FailedToSetData(name);
+            }
+        };
+        auto key = std::make_unique<Key>();
+        key->page = page_;
+        return key;
+    }
+
+private:
+    QString page_;
+};
+
+}  // namespace
+
+const std::vector<Renderer>& renderers() {
+    static const std::vector<Renderer> table = [] {
+        std::vector<Renderer> t = {
+            {"main-window",
+             [](Context& c) -> QWidget* { return new Unt_Main::TFrmmain(c.services); }},
+            {"about",
+             [](Context& c) -> QWidget* { return new Uabout::TAbout(c.services.browser); }},
+            {"customer-service",
+             [](Context&) -> QWidget* { return new Unt_servers::TFrm_servers(); }},
+            // The start-page offer is made unless the portal already is the
+            // start page.
+            {"exit-dialog",
+             [](Context&) -> QWidget* {
+                 static StartPageOnly hive(QStringLiteral("http://www.other.example/"));
+                 return new EndMsg::TFrmMsG(hive);
+             }},
+            {"exit-dialog-portal-is-start-page",
+             [](Context&) -> QWidget* {
+                 static StartPageOnly hive(EndMsg::PromotedStartPage);
+                 return new EndMsg::TFrmMsG(hive);
+             }},
+        };
+        const char* readings[] = {"打喷嚏占卜吉凶", "面热测吉凶", "心惊测吉凶", "犬吠测吉凶",
+                                  "眼跳测吉凶",     "耳热测吉凶", "耳鸣测吉凶"};
+        for (int page = 0; page < 7; ++page) {
+            const QString caption = QString::fromUtf8(readings[page]);
+            t.push_back({QStringLiteral("reading-%1").arg(page), [caption, page](Context&) {
+                             return static_cast<QWidget*>(
+                                 UntOnther::ShowOmenReading(caption, page));
+                         }});
+        }
+        return t;
+    }();
+    return table;
+}
+
+}  // namespace screenshots
