@@ -1,6 +1,7 @@
 #include "shell/Unt_Main.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -46,8 +47,8 @@ TFrmmain::~TFrmmain() = default;
 void TFrmmain::styleControls() {
     using Mode = platform::Picture::Mode;
 
-    // Panels are grooved where they say so; their own colour is the face
-    // colour unless given.
+    // The banner has a grooved outer border, the button bar, main area and
+    // status bar an inner one, the link column both.
     const QColor face = palette().color(QPalette::Button);
     ui->RzPanel1->setGrooveCount(1);
     ui->RzPanel1->setColor(face);

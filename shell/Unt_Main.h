@@ -54,6 +54,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Every request to close runs the exit flow; a confirmed exit ends the
+    // program, reading windows or not.
     void closeEvent(QCloseEvent* event) override;
 
 private:

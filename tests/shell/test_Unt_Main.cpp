@@ -1,3 +1,5 @@
+#include <QCheckBox>
+#include <QEnterEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -8,6 +10,7 @@
 #include <stdexcept>
 
 #include "shell/Addresses.h"
+#include "tests/shell/ModalDriver.h"
 #include "tests/shell/ShellFixture.h"
 
 using shell_testing::FlushDeletes;
@@ -164,6 +167,26 @@ TEST_F(MainWindowTest, CalendarButtonDoesNothingYet) {
     EXPECT_TRUE(Frmmain->isVisible());
 }
 
+TEST_F(MainWindowTest, ClosingTheMainWindowEndsTheProgramWhileReadingsAreOpen) {
+    QTest::mouseClick(Child("RzButton1"), Qt::LeftButton);
+    ASSERT_EQ(ReadingWindows().size(), 1u);
+
+    // Confirm the exit without touching the start page.
+    testing_support::ModalDriver driver({[](EndMsg::TFrmMsG& dialog) {
+        dialog.findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->setChecked(false);
+        dialog.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+    }});
+    bool stuck = false;
+    QTimer::singleShot(0, Frmmain.get(), [this] { Frmmain->close(); });
+    QTimer::singleShot(5000, [&stuck] {
+        stuck = true;
+        QCoreApplication::quit();
+    });
+    QApplication::exec();
+    EXPECT_FALSE(stuck) << "the message loop went on after the main window closed";
+    EXPECT_EQ(driver.dialogsAnswered(), 1);
+}
+
 TEST_F(MainWindowTest, KeyControlsSitWhereTheLayoutPutsThem) {
     EXPECT_EQ(Frmmain->objectName(), QStringLiteral("Frmmain"));
     EXPECT_EQ(Frmmain->windowTitle(), QStringLiteral("Omenwise"));
@@ -226,6 +249,23 @@ TEST_F(MainWindowTest, TabOrderFollowsTheButtonNumbers) {
     QStringList expected;
     for (int i = 1; i <= 12; ++i) expected << QStringLiteral("RzButton%1").arg(i);
     EXPECT_EQ(order, expected);
+}
+
+TEST_F(MainWindowTest, ButtonsLightUpWhileTheMouseIsOverThem) {
+    auto* button = Child<QPushButton>("RzButton9");
+    auto* neighbour = Child<QPushButton>("RzButton10");
+    const QPoint inside(40, 2);  // in the face, clear of the caption
+    const QColor face = button->grab().toImage().pixelColor(inside);
+    EXPECT_EQ(face, QColor(0xF4, 0xF4, 0xF0));
+
+    QEnterEvent enter(inside, button->mapTo(Frmmain.get(), inside), button->mapToGlobal(inside));
+    QApplication::sendEvent(button, &enter);
+    EXPECT_NE(button->grab().toImage().pixelColor(inside), face);
+    EXPECT_EQ(neighbour->grab().toImage().pixelColor(inside), face);
+
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(button, &leave);
+    EXPECT_EQ(button->grab().toImage().pixelColor(inside), face);
 }
 
 TEST_F(MainWindowTest, RegionsFollowTheWindowSize) {
