@@ -8,6 +8,7 @@
 namespace testing_support {
 
 class FakeWebPane final : public platform::WebPane {
+    Q_OBJECT
 public:
     using WebPane::WebPane;
     void navigate(const QString& url) override {
