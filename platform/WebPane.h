@@ -52,8 +52,9 @@ public:
 };
 
 // Must run before the QApplication is created: the engine needs shared
-// OpenGL contexts when it is loaded late, and Chromium will not start as root
-// with its sandbox, so the sandbox is turned off then (and only then).
+// OpenGL contexts when it is loaded late, shader caches on disk are turned
+// off, and Chromium will not start as root with its sandbox, so the sandbox
+// is turned off then (and only then).
 void prepareWebEngine();
 
 }  // namespace platform
