@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "platform/HttpClient.h"
-#include "shell/Promotion.h"
+#include "shell/Unt_Main.h"
 #include "tests/support/FakeWebPane.h"
 #include "tests/support/Fakes.h"
 #include "tests/support/LoopbackHttpServer.h"
@@ -18,19 +18,7 @@ using testing_support::LoopbackHttpServer;
 
 namespace {
 
-// Stands in for the main window: its two panels and the promotion panes.
-class Window : public QWidget, public shell::PromotionPanes {
-public:
-    explicit Window(const shell::Services& services) {
-        resize(792, 566);
-        auto* banner = new QWidget(this);
-        banner->setGeometry(0, 0, 792, 84);
-        auto* main = new QWidget(this);
-        main->setGeometry(176, 132, 616, 414);
-        buildPromotion(this, banner, main, services);
-        startPromotion();
-    }
-};
+using Window = Unt_Main::TFrmmain;
 
 const QByteArray kList = "/Chinese/CPC/loginfo.html";
 const QByteArray kFlags = "/Chinese/SysInfo/logFlagfee.htm";
@@ -107,6 +95,21 @@ TEST_F(Promotion, BuildsThePanesMemoAndTimers) {
     EXPECT_EQ(requests[0].path, kList);
     EXPECT_EQ(requests[1].path, kFlags);
     EXPECT_EQ(requests[2].path, kFlags);
+}
+
+// While a pane is in place it covers its picture; hidden, it uncovers it.
+TEST_F(Promotion, AHiddenPaneUncoversThePictureUnderIt) {
+    for (const QByteArray flags : {"11", "00"}) {
+        auto w = open(kThreeLines, flags);
+        w->show();
+        auto* bannerPanel = w->findChild<QWidget*>("RzPanel1");
+        auto* mainArea = w->findChild<QWidget*>("RzPanel4");
+        const bool on = flags == "11";
+        EXPECT_EQ(bannerPanel->childAt(400, 40),
+                  on ? static_cast<QWidget*>(banner) : w->findChild<QWidget*>("Image1"));
+        EXPECT_EQ(mainArea->childAt(300, 200),
+                  on ? static_cast<QWidget*>(main) : w->findChild<QWidget*>("Image15"));
+    }
 }
 
 TEST_F(Promotion, TheFlagsSwitchEachPane) {

@@ -1,0 +1,29 @@
+#include "shell/Startup.h"
+
+#include "platform/Fonts.h"
+#include "platform/WebPane.h"
+
+namespace shell {
+
+void InitApplication(QApplication& app) {
+    app.setApplicationName(QStringLiteral("Omenwise"));
+    app.setApplicationDisplayName(QStringLiteral("Omenwise"));
+    platform::InstallFontSubstitutions();
+}
+
+std::unique_ptr<Program> CreateProgram(const QString& promoServer) {
+    auto program = std::make_unique<Program>();
+    Services services;
+    services.browser = &program->browser;
+    services.clock = &program->clock;
+    services.promoServer = promoServer;
+    services.IdHTTP1 = &program->IdHTTP1;
+    services.IdHTTP2 = &program->IdHTTP2;
+    services.webPanes = [](QWidget* parent) -> platform::WebPane* {
+        return new platform::WebEnginePane(parent);
+    };
+    program->Frmmain = std::make_unique<Unt_Main::TFrmmain>(services);
+    return program;
+}
+
+}  // namespace shell
