@@ -68,8 +68,8 @@ CurlHttpClient::CurlHttpClient(const Limits& limits) : session_(std::make_unique
     // Straight to the server, whatever http_proxy and friends say.
     curl_easy_setopt(h, CURLOPT_PROXY, "");
     curl_easy_setopt(h, CURLOPT_NOPROXY, "*");
-    curl_easy_setopt(h, CURLOPT_HTTPAUTH, CURLAUTH_NONE);
-    curl_easy_setopt(h, CURLOPT_NETRC, CURL_NETRC_IGNORED);
+    // No credentials are ever set, and none are read from ~/.netrc.
+    curl_easy_setopt(h, CURLOPT_NETRC, long(CURL_NETRC_IGNORED));
     curl_easy_setopt(h, CURLOPT_FAILONERROR, 1L);
     curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(h, CURLOPT_MAXREDIRS, limits.maxRedirects);
