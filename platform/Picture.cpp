@@ -3,6 +3,7 @@
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 
 namespace platform {
@@ -19,29 +20,43 @@ Picture::Picture(QWidget* parent) : QWidget(parent) {}
 void Picture::setSource(const QString& path, Mode mode) {
     source_ = path;
     mode_ = mode;
-    cache_ = QPixmap();
+    naturalSize_ = QSize();
     update();
 }
 
 QSize Picture::naturalSize() const {
     if (source_.isEmpty()) return {};
-    if (isSvg(source_)) return QSvgRenderer(source_).defaultSize();
-    return QImageReader(source_).size();
+    if (!naturalSize_.isValid())
+        naturalSize_ =
+            isSvg(source_) ? QSvgRenderer(source_).defaultSize() : QImageReader(source_).size();
+    return naturalSize_;
 }
 
+// Pictures are shared through the pixmap cache, so boxes that show the same
+// picture at the same size load and scale it once.
 QPixmap Picture::render(const QSize& size) const {
     const qreal ratio = devicePixelRatioF();
-    QPixmap pixmap(size * ratio);
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
+    const QString key = QStringLiteral("platform::Picture|%1|%2x%3@%4")
+                            .arg(source_)
+                            .arg(size.width())
+                            .arg(size.height())
+                            .arg(ratio);
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap)) return pixmap;
+
+    const QSize pixels = (QSizeF(size) * ratio).toSize();
     if (isSvg(source_)) {
-        QSvgRenderer svg(source_);
-        svg.render(&p, QRectF(QPointF(0, 0), size));
+        pixmap = QPixmap(pixels);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        QSvgRenderer(source_).render(&p, QRectF(QPointF(0, 0), QSizeF(pixels)));
     } else {
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(QRect(QPoint(0, 0), size), QImage(source_));
+        pixmap = QPixmap(source_);
+        if (!pixmap.isNull() && pixmap.size() != pixels)
+            pixmap = pixmap.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
+    pixmap.setDevicePixelRatio(ratio);
+    QPixmapCache::insert(key, pixmap);
     return pixmap;
 }
 
@@ -49,10 +64,8 @@ void Picture::paintEvent(QPaintEvent*) {
     if (source_.isEmpty()) return;
     const QSize wanted = mode_ == Mode::Stretch ? size() : naturalSize();
     if (wanted.isEmpty()) return;
-    if (cache_.isNull() || cache_.deviceIndependentSize().toSize() != wanted)
-        cache_ = render(wanted);
     QPainter p(this);
-    p.drawPixmap(0, 0, cache_);
+    p.drawPixmap(0, 0, render(wanted));
 }
 
 void Picture::mouseReleaseEvent(QMouseEvent* event) {

@@ -33,7 +33,7 @@ private:
 
     QString source_;
     Mode mode_ = Mode::Stretch;
-    QPixmap cache_;  // rendered at the size last painted
+    mutable QSize naturalSize_;  // looked up once per source
 };
 
 }  // namespace platform
