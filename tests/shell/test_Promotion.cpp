@@ -76,6 +76,8 @@ TEST_F(Promotion, BuildsThePanesMemoAndTimers) {
     EXPECT_EQ(banner->geometry(), QRect(-12, -16, 803, 107));
     EXPECT_EQ(main->objectName(), "EmbeddedWB1");
     EXPECT_EQ(main->geometry(), QRect(2, 2, 612, 410));
+    EXPECT_EQ(banner->parentWidget()->objectName(), "RzPanel1");
+    EXPECT_EQ(main->parentWidget()->objectName(), "RzPanel4");
     EXPECT_EQ(w->Memo1->objectName(), "Memo1");
     EXPECT_EQ(w->Memo1->geometry(), QRect(1, 312, 800, 109));
     for (QTimer* timer : {w->Timer1, w->Timer2}) {
