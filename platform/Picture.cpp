@@ -17,10 +17,13 @@ bool isSvg(const QString& path) {
 
 Picture::Picture(QWidget* parent) : QWidget(parent) {}
 
+Picture::~Picture() = default;
+
 void Picture::setSource(const QString& path, Mode mode) {
     source_ = path;
     mode_ = mode;
     naturalSize_ = QSize();
+    svg_.reset();
     update();
 }
 
@@ -32,9 +35,11 @@ QSize Picture::naturalSize() const {
     return naturalSize_;
 }
 
-// Pictures are shared through the pixmap cache, so boxes that show the same
-// picture at the same size load and scale it once.
-QPixmap Picture::render(const QSize& size) const {
+// Vector pictures are drawn straight onto the window: they are cheap to draw
+// and a copy of each would be a megabyte of fresh memory at start-up. Raster
+// pictures are loaded and scaled once, and shared through the pixmap cache
+// between boxes that show the same picture at the same size.
+QPixmap Picture::scaledRaster(const QSize& size) const {
     const qreal ratio = devicePixelRatioF();
     const QString key = QStringLiteral("platform::Picture|%1|%2x%3@%4")
                             .arg(source_)
@@ -43,18 +48,10 @@ QPixmap Picture::render(const QSize& size) const {
                             .arg(ratio);
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap)) return pixmap;
-
+    pixmap = QPixmap(source_);
     const QSize pixels = (QSizeF(size) * ratio).toSize();
-    if (isSvg(source_)) {
-        pixmap = QPixmap(pixels);
-        pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        QSvgRenderer(source_).render(&p, QRectF(QPointF(0, 0), QSizeF(pixels)));
-    } else {
-        pixmap = QPixmap(source_);
-        if (!pixmap.isNull() && pixmap.size() != pixels)
-            pixmap = pixmap.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    }
+    if (!pixmap.isNull() && pixmap.size() != pixels)
+        pixmap = pixmap.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     pixmap.setDevicePixelRatio(ratio);
     QPixmapCache::insert(key, pixmap);
     return pixmap;
@@ -65,7 +62,12 @@ void Picture::paintEvent(QPaintEvent*) {
     const QSize wanted = mode_ == Mode::Stretch ? size() : naturalSize();
     if (wanted.isEmpty()) return;
     QPainter p(this);
-    p.drawPixmap(0, 0, render(wanted));
+    if (isSvg(source_)) {
+        if (!svg_) svg_ = std::make_unique<QSvgRenderer>(source_);
+        svg_->render(&p, QRectF(QPointF(0, 0), QSizeF(wanted)));
+    } else {
+        p.drawPixmap(0, 0, scaledRaster(wanted));
+    }
 }
 
 void Picture::mouseReleaseEvent(QMouseEvent* event) {

@@ -1,5 +1,7 @@
 #include "shell/Unt_Main.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -45,8 +47,8 @@ TFrmmain::~TFrmmain() = default;
 void TFrmmain::styleControls() {
     using Mode = platform::Picture::Mode;
 
-    // Panels are grooved where they say so; their own colour is the face
-    // colour unless given.
+    // The banner has a grooved outer border, the button bar, main area and
+    // status bar an inner one, the link column both.
     const QColor face = palette().color(QPalette::Button);
     ui->RzPanel1->setGrooveCount(1);
     ui->RzPanel1->setColor(face);
@@ -159,6 +161,13 @@ void TFrmmain::showEvent(QShowEvent* event) {
         }
     }
     QWidget::showEvent(event);
+}
+
+void TFrmmain::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    // Reading windows are windows of their own: left to the toolkit, the
+    // program would go on running for them after its main window has gone.
+    if (event->isAccepted()) QCoreApplication::quit();
 }
 
 void TFrmmain::OpenInBrowser(const QString& address) {
