@@ -4,6 +4,8 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
+DEMO_BUILD ?= build-demo
+DEMO_PORT  ?= 8765
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 CTEST_ARGS ?=
@@ -63,8 +65,19 @@ screenshots: build
 	$(BUILD)/tools/screenshots $(BUILD)/screenshots
 	@echo "screenshots: PNG files in $(BUILD)/screenshots/"
 
+# Both promotion panes rotating, fed by a promotion server on loopback.
+demo: deps
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "make demo: the demo shows the program's window and needs a desktop session (DISPLAY or WAYLAND_DISPLAY is unset)."; \
+	  exit 1; \
+	fi
+	cmake -S . -B $(DEMO_BUILD) -DOMENWISE_BUILD_TESTS=OFF -DOMENWISE_BUILD_BENCH=OFF \
+	  -DOMENWISE_PROMO_SERVER=http://127.0.0.1:$(DEMO_PORT) $(CMAKE_ARGS)
+	cmake --build $(DEMO_BUILD) -j $(JOBS) --target omenwise omen_webengine
+	env -u QT_QPA_PLATFORM ./scripts/demo $(DEMO_BUILD)/shell/omenwise $(DEMO_PORT) $(DEMO_BUILD)/demo
+
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(DEMO_BUILD)

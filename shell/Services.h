@@ -7,6 +7,8 @@
 #include "platform/BrowserLauncher.h"
 #include "platform/Clock.h"
 #include "platform/Registry.h"
+#include "platform/HttpClient.h"
+#include "platform/WebPane.h"
 
 namespace shell {
 
@@ -18,6 +20,13 @@ struct Services {
     // Tells the application to end once the running handler has returned;
     // when empty, the message loop is told to exit.
     std::function<void()> quit;
+    // The promotion server ("http://host[:port]", empty for none), its two
+    // clients (IdHTTP1 fetches the list, IdHTTP2 the flags) and the maker of
+    // the two web panes (none: panes that stay blank).
+    QString promoServer;
+    platform::HttpClient* IdHTTP1 = nullptr;
+    platform::HttpClient* IdHTTP2 = nullptr;
+    platform::WebPaneFactory webPanes;
 };
 
 }  // namespace shell

@@ -1,6 +1,7 @@
 #include "shell/Startup.h"
 
 #include "platform/Fonts.h"
+#include "platform/WebPane.h"
 
 namespace shell {
 
@@ -10,12 +11,18 @@ void InitApplication(QApplication& app) {
     platform::InstallFontSubstitutions();
 }
 
-std::unique_ptr<Program> CreateProgram() {
+std::unique_ptr<Program> CreateProgram(const QString& promoServer) {
     auto program = std::make_unique<Program>();
     Services services;
     services.browser = &program->browser;
     services.clock = &program->clock;
     services.registry = &program->registry;
+    services.promoServer = promoServer;
+    services.IdHTTP1 = &program->IdHTTP1;
+    services.IdHTTP2 = &program->IdHTTP2;
+    services.webPanes = [](QWidget* parent) -> platform::WebPane* {
+        return new platform::WebEnginePane(parent);
+    };
     program->Frmmain = std::make_unique<Unt_Main::TFrmmain>(services);
     return program;
 }

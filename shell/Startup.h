@@ -9,6 +9,7 @@
 #include "platform/BrowserLauncher.h"
 #include "platform/Clock.h"
 #include "platform/Registry.h"
+#include "platform/HttpClient.h"
 #include "shell/Unt_Main.h"
 
 namespace shell {
@@ -18,6 +19,8 @@ struct Program {
     platform::XdgBrowserLauncher browser;
     platform::SystemClock clock;
     platform::HiveFileRegistry registry{platform::HiveFileRegistry::defaultPath()};
+    platform::CurlHttpClient IdHTTP1;  // the promotion list
+    platform::CurlHttpClient IdHTTP2;  // the promotion flags
     std::unique_ptr<Unt_Main::TFrmmain> Frmmain;
 };
 
@@ -25,7 +28,9 @@ struct Program {
 // QApplication exists.
 void InitApplication(QApplication& app);
 
-// Creates the main window on the real seams, not yet shown.
-std::unique_ptr<Program> CreateProgram();
+// Creates the main window on the real seams, not yet shown; its promotion
+// panes come from `promoServer`.
+std::unique_ptr<Program> CreateProgram(
+    const QString& promoServer = QStringLiteral(OMENWISE_PROMO_SERVER));
 
 }  // namespace shell

@@ -40,6 +40,13 @@ TFrmmain::TFrmmain(const shell::Services& services, QWidget* parent)
     ui->setupUi(this);
     styleControls();
     connectHandlers();
+    buildPromotion(this, ui->RzPanel1, ui->RzPanel4, services_);
+    // An error here is reported and the window is created all the same.
+    platform::guarded([this] { FormCreate(); });
+}
+
+void TFrmmain::FormCreate() {
+    startPromotion();
 }
 
 TFrmmain::~TFrmmain() = default;

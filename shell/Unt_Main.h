@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "shell/Promotion.h"
 #include "shell/Services.h"
 
 namespace Ui {
@@ -15,11 +16,16 @@ class TFrmmain;
 
 namespace Unt_Main {
 
-class TFrmmain : public QWidget {
+// The promotion panes (EmbeddedWB1/2, Memo1, Timer1/2 and their state) come
+// from PromotionPanes.
+class TFrmmain : public QWidget, public shell::PromotionPanes {
     Q_OBJECT
 public:
     explicit TFrmmain(const shell::Services& services, QWidget* parent = nullptr);
     ~TFrmmain() override;
+
+    // The creation handler: the promotion downloads, before the first show.
+    void FormCreate();
 
     // Opens `address` in the user's web browser. Whether a browser could be
     // started is not looked at: a failure shows nothing.

@@ -20,9 +20,16 @@
 #include <string>
 #include <vector>
 
+#include "PromoServer.h"
+
 extern char** environ;
 
 namespace {
+
+// The promotion server the program downloads from at start-up: one that
+// answers, and a closed loopback port standing for an unreachable one.
+const PromoServer answering;
+const std::string kPromoServer = "OMENWISE_PROBE_PROMO_SERVER=";
 
 struct Case {
     const char* name;
@@ -36,6 +43,10 @@ const std::vector<Case> kCases = {
     {"bare_qt_window", "startup_probe_bare", {}},
     {"bare_window_with_chinese_label", "startup_probe_chinese_label", {}},
     {"omenwise_main_window", "startup_probe_omenwise", {}},
+    {"omenwise_unreachable_server",
+     "startup_probe_omenwise",
+     {kPromoServer + PromoServer::refusedAddress()}},
+    {"omenwise_answering_server", "startup_probe_omenwise", {kPromoServer + answering.address()}},
 };
 const Case& kYardstick = kCases.front();
 
@@ -173,8 +184,15 @@ int main(int argc, char** argv) {
         if (std::string(c.name) != kYardstick.name && f.bareMedian > 0 && f.bareCpuMedian > 0)
             std::printf("; %.2f x the bare window's %.1f ms beside it (CPU %.2f x)",
                         f.median / f.bareMedian, f.bareMedian * 1e3, f.cpuMedian / f.bareCpuMedian);
+        if (const auto bare = figures.find(kYardstick.name);
+            std::string(c.name) != kYardstick.name && bare != figures.end())
+            std::printf(", %+.1f MiB",
+                        static_cast<double>(f.peakKb - bare->second.peakKb) / 1024.0);
         std::printf("\n");
     }
     std::printf("goal: omenwise_main_window at most 1.5 x the bare window\n");
+    std::printf(
+        "goal: omenwise_unreachable_server at most 1.5 x, omenwise_answering_server at most"
+        " 2 x the bare window; both at most 30 MiB above its peak memory\n");
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "shell/Uabout.h"
 #include "shell/Unt_Main.h"
 #include "shell/Unt_servers.h"
+#include "tools/screenshots/PromotionDemo.h"
 
 namespace screenshots {
 namespace {
@@ -38,6 +39,8 @@ const std::vector<Renderer>& renderers() {
         std::vector<Renderer> t = {
             {"main-window",
              [](Context& c) -> QWidget* { return new Unt_Main::TFrmmain(c.services); }},
+            {"main-window-promotion",
+             [](Context& c) -> QWidget* { return PromotionDemoWindow(c.services); }},
             {"about",
              [](Context& c) -> QWidget* { return new Uabout::TAbout(c.services.browser); }},
             {"customer-service",

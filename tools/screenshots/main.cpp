@@ -8,6 +8,7 @@
 
 #include "platform/Clock.h"
 #include "platform/ErrorHandler.h"
+#include "platform/WebPane.h"
 #include "shell/Startup.h"
 #include "tools/screenshots/Renderers.h"
 
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qunsetenv("QT_SCALE_FACTOR");
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    platform::prepareWebEngine();
     platform::Application app(argc, argv);
     shell::InitApplication(app);
 
