@@ -1,11 +1,10 @@
-#include <QWidget>
-
 #include "platform/ErrorHandler.h"
+#include "shell/Startup.h"
 
 int main(int argc, char** argv) {
     platform::Application app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Omenwise"));
-    QWidget w;
-    w.show();
+    shell::InitApplication(app);
+    const auto program = shell::CreateProgram();
+    program->Frmmain->show();
     return app.exec();
 }

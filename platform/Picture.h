@@ -1,0 +1,39 @@
+// A picture box: shows an image (SVG or raster) either stretched to the box or
+// at its own size from the top left corner, clipped by the box. Emits
+// clicked() on a left click.
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+
+namespace platform {
+
+class Picture : public QWidget {
+    Q_OBJECT
+public:
+    enum class Mode { Stretch, Natural };
+
+    explicit Picture(QWidget* parent = nullptr);
+
+    void setSource(const QString& path, Mode mode = Mode::Stretch);
+    QString source() const { return source_; }
+    // The image's own size; empty when the source cannot be read.
+    QSize naturalSize() const;
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QPixmap render(const QSize& size) const;
+
+    QString source_;
+    Mode mode_ = Mode::Stretch;
+    QPixmap cache_;  // rendered at the size last painted
+};
+
+}  // namespace platform
