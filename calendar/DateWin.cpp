@@ -127,8 +127,7 @@ TFRM_Date::TFRM_Date(const platform::Clock& clock, QWidget* parent)
 
     buildDesignedControls();
     platform::guarded([this] { FormCreate(); });
-    // The spinners and "今天" are windows of their own in the original
-    // design: they stay above the cells.
+    // The spinners and "今天" stay above everything, the cells included.
     UpDown1->raise();
     UpDown2->raise();
     StaticText1->raise();
