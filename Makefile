@@ -7,6 +7,7 @@ FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 CTEST_ARGS ?=
+FUZZ_TIME  ?= 60
 
 export QT_QPA_PLATFORM ?= offscreen
 
@@ -43,10 +44,20 @@ test-sanitize: deps
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j $(JOBS) $(CTEST_ARGS)
+	$(MAKE) fuzz FUZZ_TIME=15
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do \
 	  [ -x "$$b" ] || continue; echo "== $$b"; "$$b" || exit 1; done
+
+# libFuzzer over the calendar engine under ASan and UBSan, for FUZZ_TIME seconds.
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DOMENWISE_FUZZ=ON $(CMAKE_ARGS)
+	cmake --build $(FUZZ_BUILD) --target fuzz_engine -j $(JOBS)
+	mkdir -p $(FUZZ_BUILD)/corpus
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  $(FUZZ_BUILD)/fuzz/fuzz_engine -max_total_time=$(FUZZ_TIME) -print_final_stats=1 \
+	  $(FUZZ_BUILD)/corpus
 
 screenshots: build
 	$(BUILD)/tools/screenshots $(BUILD)/screenshots

@@ -115,24 +115,27 @@ void BM_IcuChinese_EveryDay(benchmark::State& state) {
         state.SkipWithError("ICU has no Chinese calendar");
         return;
     }
-    long differing = 0;
+    std::vector<LunarCode> codes(static_cast<std::size_t>(kDays));
     for (auto _ : state) {
-        differing = 0;
         UErrorCode status = U_ZERO_ERROR;
+        std::size_t i = 0;
         for (TDateTime date = kFirst; date <= kLast; ++date) {
             calendar->setTime((date - 25569 + 0.5) * 86400000.0 - 8 * 3600000.0, status);
             const int month = calendar->get(UCAL_MONTH, status) + 1;
             const int day = calendar->get(UCAL_DATE, status);
             const bool leap = calendar->get(UCAL_IS_LEAP_MONTH, status) != 0;
-            const LunarCode code = leap ? -(month * 100 + day) : month * 100 + day;
-            benchmark::DoNotOptimize(code);
-            differing += code != LunarCodeOf(date);
+            codes[i++] = leap ? -(month * 100 + day) : month * 100 + day;
         }
+        benchmark::DoNotOptimize(codes.data());
         if (U_FAILURE(status)) {
             state.SkipWithError(u_errorName(status));
             return;
         }
     }
+    long differing = 0;
+    std::size_t i = 0;
+    for (TDateTime date = kFirst; date <= kLast; ++date)
+        differing += codes[i++] != LunarCodeOf(date);
     PerCall(state, kDays);
     state.counters["days_differing"] = static_cast<double>(differing);
 }
