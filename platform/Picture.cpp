@@ -3,6 +3,7 @@
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 
 namespace platform {
@@ -16,32 +17,43 @@ bool isSvg(const QString& path) {
 
 Picture::Picture(QWidget* parent) : QWidget(parent) {}
 
+Picture::~Picture() = default;
+
 void Picture::setSource(const QString& path, Mode mode) {
     source_ = path;
     mode_ = mode;
-    cache_ = QPixmap();
+    naturalSize_ = QSize();
+    svg_.reset();
     update();
 }
 
 QSize Picture::naturalSize() const {
     if (source_.isEmpty()) return {};
-    if (isSvg(source_)) return QSvgRenderer(source_).defaultSize();
-    return QImageReader(source_).size();
+    if (!naturalSize_.isValid())
+        naturalSize_ =
+            isSvg(source_) ? QSvgRenderer(source_).defaultSize() : QImageReader(source_).size();
+    return naturalSize_;
 }
 
-QPixmap Picture::render(const QSize& size) const {
+// Vector pictures are drawn straight onto the window: they are cheap to draw
+// and a copy of each would be a megabyte of fresh memory at start-up. Raster
+// pictures are loaded and scaled once, and shared through the pixmap cache
+// between boxes that show the same picture at the same size.
+QPixmap Picture::scaledRaster(const QSize& size) const {
     const qreal ratio = devicePixelRatioF();
-    QPixmap pixmap(size * ratio);
+    const QString key = QStringLiteral("platform::Picture|%1|%2x%3@%4")
+                            .arg(source_)
+                            .arg(size.width())
+                            .arg(size.height())
+                            .arg(ratio);
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap)) return pixmap;
+    pixmap = QPixmap(source_);
+    const QSize pixels = (QSizeF(size) * ratio).toSize();
+    if (!pixmap.isNull() && pixmap.size() != pixels)
+        pixmap = pixmap.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    if (isSvg(source_)) {
-        QSvgRenderer svg(source_);
-        svg.render(&p, QRectF(QPointF(0, 0), size));
-    } else {
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(QRect(QPoint(0, 0), size), QImage(source_));
-    }
+    QPixmapCache::insert(key, pixmap);
     return pixmap;
 }
 
@@ -49,10 +61,13 @@ void Picture::paintEvent(QPaintEvent*) {
     if (source_.isEmpty()) return;
     const QSize wanted = mode_ == Mode::Stretch ? size() : naturalSize();
     if (wanted.isEmpty()) return;
-    if (cache_.isNull() || cache_.deviceIndependentSize().toSize() != wanted)
-        cache_ = render(wanted);
     QPainter p(this);
-    p.drawPixmap(0, 0, cache_);
+    if (isSvg(source_)) {
+        if (!svg_) svg_ = std::make_unique<QSvgRenderer>(source_);
+        svg_->render(&p, QRectF(QPointF(0, 0), QSizeF(wanted)));
+    } else {
+        p.drawPixmap(0, 0, scaledRaster(wanted));
+    }
 }
 
 void Picture::mouseReleaseEvent(QMouseEvent* event) {

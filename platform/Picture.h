@@ -7,6 +7,10 @@
 #include <QString>
 #include <QWidget>
 
+#include <memory>
+
+class QSvgRenderer;
+
 namespace platform {
 
 class Picture : public QWidget {
@@ -15,6 +19,7 @@ public:
     enum class Mode { Stretch, Natural };
 
     explicit Picture(QWidget* parent = nullptr);
+    ~Picture() override;
 
     void setSource(const QString& path, Mode mode = Mode::Stretch);
     QString source() const { return source_; }
@@ -29,11 +34,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    QPixmap render(const QSize& size) const;
+    QPixmap scaledRaster(const QSize& size) const;
 
     QString source_;
     Mode mode_ = Mode::Stretch;
-    QPixmap cache_;  // rendered at the size last painted
+    mutable QSize naturalSize_;                  // looked up once per source
+    mutable std::unique_ptr<QSvgRenderer> svg_;  // parsed once per source
 };
 
 }  // namespace platform

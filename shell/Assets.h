@@ -1,4 +1,5 @@
-// The pictures of the shell's windows, compiled into the program.
+// The pictures of the shell's windows: our own SVG artwork in
+// shell/assets/, compiled into the program as ":/shell/<name>.svg".
 #pragma once
 
 namespace shell {

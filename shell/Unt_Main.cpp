@@ -1,5 +1,7 @@
 #include "shell/Unt_Main.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -153,6 +155,13 @@ void TFrmmain::showEvent(QShowEvent* event) {
         }
     }
     QWidget::showEvent(event);
+}
+
+void TFrmmain::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    // Reading windows are windows of their own: left to the toolkit, the
+    // program would go on running for them after its main window has gone.
+    if (event->isAccepted()) QCoreApplication::quit();
 }
 
 void TFrmmain::OpenInBrowser(const QString& address) {

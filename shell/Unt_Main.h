@@ -52,6 +52,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // The main window's close ends the program, reading windows or not.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void styleControls();

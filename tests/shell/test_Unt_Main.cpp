@@ -1,3 +1,4 @@
+#include <QEnterEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -162,6 +163,20 @@ TEST_F(MainWindowTest, CloseButtonClosesTheWindow) {
     EXPECT_FALSE(Frmmain->isVisible());
 }
 
+TEST_F(MainWindowTest, ClosingTheMainWindowEndsTheProgramWhileReadingsAreOpen) {
+    QTest::mouseClick(Child("RzButton1"), Qt::LeftButton);
+    ASSERT_EQ(ReadingWindows().size(), 1u);
+
+    bool stuck = false;
+    QTimer::singleShot(0, Frmmain.get(), [this] { Frmmain->close(); });
+    QTimer::singleShot(5000, [&stuck] {
+        stuck = true;
+        QCoreApplication::quit();
+    });
+    QApplication::exec();
+    EXPECT_FALSE(stuck) << "the message loop went on after the main window closed";
+}
+
 TEST_F(MainWindowTest, KeyControlsSitWhereTheLayoutPutsThem) {
     EXPECT_EQ(Frmmain->objectName(), QStringLiteral("Frmmain"));
     EXPECT_EQ(Frmmain->windowTitle(), QStringLiteral("Omenwise"));
@@ -224,6 +239,23 @@ TEST_F(MainWindowTest, TabOrderFollowsTheButtonNumbers) {
     QStringList expected;
     for (int i = 1; i <= 12; ++i) expected << QStringLiteral("RzButton%1").arg(i);
     EXPECT_EQ(order, expected);
+}
+
+TEST_F(MainWindowTest, ButtonsLightUpWhileTheMouseIsOverThem) {
+    auto* button = Child<QPushButton>("RzButton9");
+    auto* neighbour = Child<QPushButton>("RzButton10");
+    const QPoint inside(40, 2);  // in the face, clear of the caption
+    const QColor face = button->grab().toImage().pixelColor(inside);
+    EXPECT_EQ(face, QColor(0xF4, 0xF4, 0xF0));
+
+    QEnterEvent enter(inside, button->mapTo(Frmmain.get(), inside), button->mapToGlobal(inside));
+    QApplication::sendEvent(button, &enter);
+    EXPECT_NE(button->grab().toImage().pixelColor(inside), face);
+    EXPECT_EQ(neighbour->grab().toImage().pixelColor(inside), face);
+
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(button, &leave);
+    EXPECT_EQ(button->grab().toImage().pixelColor(inside), face);
 }
 
 TEST_F(MainWindowTest, RegionsFollowTheWindowSize) {
