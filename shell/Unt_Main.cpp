@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "calendar/DateWin.h"
 #include "platform/ErrorHandler.h"
 #include "platform/Fonts.h"
 #include "readings/UntOnther.h"
@@ -196,9 +197,14 @@ void TFrmmain::RzButton11Click() {
     UntOnther::ShowOmenReading(QStringLiteral("耳鸣测吉凶"), 6);
 }
 
-// The calendar window arrives with the calendar; until then the button does
-// nothing.
-void TFrmmain::RzButton5Click() {}
+void TFrmmain::RzButton5Click() {
+    using DateWin::FRM_Date;
+    static const platform::SystemClock systemClock;
+    // One window at a time: the hidden one of the last click goes first.
+    delete FRM_Date;
+    FRM_Date = new DateWin::TFRM_Date(services_.clock ? *services_.clock : systemClock, this);
+    FRM_Date->exec();
+}
 
 void TFrmmain::RzButton2Click() {
     using Unt_servers::Frm_servers;

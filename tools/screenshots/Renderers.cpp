@@ -1,5 +1,8 @@
 #include "tools/screenshots/Renderers.h"
 
+#include <memory>
+
+#include "calendar/DateWin.h"
 #include "readings/UntOnther.h"
 #include "shell/EndMsg.h"
 #include "shell/Uabout.h"
@@ -66,6 +69,21 @@ const std::vector<Renderer>& renderers() {
                              return static_cast<QWidget*>(
                                  UntOnther::ShowOmenReading(caption, page));
                          }});
+        }
+        // The lunar new year, the first day of a leap month, and a month whose
+        // grid reaches the sixth row.
+        const struct {
+            int year, month, day;
+        } calendarDays[] = {{2023, 1, 22}, {2023, 3, 22}, {2024, 6, 1}};
+        for (const auto& d : calendarDays) {
+            const QString name = QStringLiteral("calendar-%1-%2-%3")
+                                     .arg(d.year)
+                                     .arg(d.month, 2, 10, QLatin1Char('0'))
+                                     .arg(d.day, 2, 10, QLatin1Char('0'));
+            auto clock =
+                std::make_shared<platform::FixedClock>(DateCn::EncodeDate(d.year, d.month, d.day));
+            t.push_back(
+                {name, [clock](Context&) -> QWidget* { return new DateWin::TFRM_Date(*clock); }});
         }
         return t;
     }();
