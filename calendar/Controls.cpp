@@ -1,6 +1,5 @@
 #include "calendar/Controls.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace calendar {
@@ -21,19 +20,6 @@ void Bevel::paintEvent(QPaintEvent*) {
     painter.drawLine(0, bottom - 1, width() - 1, bottom - 1);
     painter.setPen(Qt::white);
     painter.drawLine(0, bottom, width() - 1, bottom);
-}
-
-void ClickLabel::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) leftDown_ = true;
-    event->accept();
-    emit pressed();
-}
-
-void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
-    event->accept();
-    if (event->button() != Qt::LeftButton || !leftDown_) return;
-    leftDown_ = false;
-    if (rect().contains(event->position().toPoint())) emit clicked();
 }
 
 }  // namespace calendar

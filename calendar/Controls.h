@@ -1,9 +1,8 @@
-// The plain controls the calendar window is drawn with: a filled rectangle,
-// an etched line, and a label that reports presses and clicks.
+// The plain controls the calendar window is drawn with: a filled rectangle
+// and an etched line.
 #pragma once
 
 #include <QColor>
-#include <QLabel>
 #include <QWidget>
 
 namespace calendar {
@@ -30,25 +29,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-};
-
-// A label that reports a press of any mouse button, and a click: the left
-// button pressed and released over it.
-class ClickLabel : public QLabel {
-    Q_OBJECT
-public:
-    using QLabel::QLabel;
-
-signals:
-    void pressed();
-    void clicked();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    bool leftDown_ = false;
 };
 
 }  // namespace calendar

@@ -8,6 +8,7 @@
 
 #include "calendar/Controls.h"
 #include "calendar/UpDown.h"
+#include "platform/ClickLabel.h"
 #include "platform/ErrorHandler.h"
 #include "platform/Fonts.h"
 
@@ -164,13 +165,13 @@ void TFRM_Date::buildDesignedControls() {
     Shape2->setObjectName(QStringLiteral("Shape2"));
     Shape2->setGeometry(12, 56, 38, 30);
 
-    auto* label1 = makeLabel<calendar::ClickLabel>(this, "Label1", QRect(120, 0, 76, 41),
+    auto* label1 = makeLabel<platform::ClickLabel>(this, "Label1", QRect(120, 0, 76, 41),
                                                    QStringLiteral("1901"), arialBlack(29),
                                                    QColor(0x00, 0x00, 0xFF), Qt::AlignCenter);
     label1->setCursor(Qt::PointingHandCursor);
     label1->setToolTip(QStringLiteral("单击改变年份"));
     label1->adjustSize();
-    connect(label1, &calendar::ClickLabel::clicked, this,
+    connect(label1, &platform::ClickLabel::clicked, this,
             platform::Guard([this] { Label1Click(); }));
     Label1 = label1;
 
@@ -189,13 +190,13 @@ void TFRM_Date::buildDesignedControls() {
     bevel1->setObjectName(QStringLiteral("Bevel1"));
     bevel1->setGeometry(9, 240, 297, 10);
 
-    auto* label17 = makeLabel<calendar::ClickLabel>(
+    auto* label17 = makeLabel<platform::ClickLabel>(
         this, "Label17", QRect(10, 3, 36, 37), QStringLiteral("1"),
         platform::PixelFont(QStringLiteral("Arial"), 32, true), QColor(0x80, 0x80, 0xC0));
     label17->setCursor(Qt::PointingHandCursor);
     label17->setToolTip(QStringLiteral("单击改变月份"));
     label17->adjustSize();
-    connect(label17, &calendar::ClickLabel::clicked, this,
+    connect(label17, &platform::ClickLabel::clicked, this,
             platform::Guard([this] { Label17Click(); }));
     Label17 = label17;
 
@@ -224,7 +225,7 @@ void TFRM_Date::buildDesignedControls() {
     UpDown2->setRange(1, 12);
     connect(UpDown2, &calendar::UpDown::clicked, this, platform::Guard([this] { UpDown2Click(); }));
 
-    auto* today = makeLabel<calendar::ClickLabel>(this, "StaticText1", QRect(272, 17, 28, 16),
+    auto* today = makeLabel<platform::ClickLabel>(this, "StaticText1", QRect(272, 17, 28, 16),
                                                   QStringLiteral("今天"), songti(12), Qt::black,
                                                   Qt::AlignCenter);
     today->setFrameShape(QFrame::Box);
@@ -234,27 +235,30 @@ void TFRM_Date::buildDesignedControls() {
     today->setPalette(todayPalette);
     today->setAutoFillBackground(true);
     today->setCursor(Qt::PointingHandCursor);
-    connect(today, &calendar::ClickLabel::clicked, this,
+    connect(today, &platform::ClickLabel::clicked, this,
             platform::Guard([this] { StaticText1Click(); }));
     StaticText1 = today;
 }
 
 void TFRM_Date::BuildDayGrid() {
     for (int i = 1; i <= CellCount; ++i) {
-        auto* dayLabel = new calendar::ClickLabel(this);
-        auto* lunarLabel = new calendar::ClickLabel(this);
+        auto* dayLabel = new platform::ClickLabel(this);
+        auto* lunarLabel = new platform::ClickLabel(this);
+        // Cells select a day; they are not links, so they keep the arrow.
+        dayLabel->unsetCursor();
+        lunarLabel->unsetCursor();
         dayLabel->setObjectName(QStringLiteral("DayLabel%1").arg(i));
         lunarLabel->setObjectName(QStringLiteral("LunarLabel%1").arg(i));
         dayLabels_[i] = dayLabel;
         lunarLabels_[i] = lunarLabel;
 
-        connect(dayLabel, &calendar::ClickLabel::clicked, this,
+        connect(dayLabel, &platform::ClickLabel::clicked, this,
                 platform::Guard([this, dayLabel] { CnDayClick(dayLabel); }));
-        connect(dayLabel, &calendar::ClickLabel::pressed, this,
+        connect(dayLabel, &platform::ClickLabel::pressed, this,
                 platform::Guard([this, dayLabel] { CnDayMouseDown(dayLabel); }));
-        connect(lunarLabel, &calendar::ClickLabel::clicked, this,
+        connect(lunarLabel, &platform::ClickLabel::clicked, this,
                 platform::Guard([this, lunarLabel] { CHnDayClick(lunarLabel); }));
-        connect(lunarLabel, &calendar::ClickLabel::pressed, this,
+        connect(lunarLabel, &platform::ClickLabel::pressed, this,
                 platform::Guard([this, lunarLabel] { ChnDateMouseDown(lunarLabel); }));
 
         for (auto [label, model] : {std::pair{dayLabel, day1}, std::pair{lunarLabel, Cnday}}) {

@@ -14,9 +14,11 @@
 
 class QLabel;
 
+namespace platform {
+class ClickLabel;
+}
 namespace calendar {
 class Bevel;
-class ClickLabel;
 class Shape;
 class UpDown;
 }  // namespace calendar

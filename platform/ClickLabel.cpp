@@ -18,10 +18,17 @@ QColor ClickLabel::textColor() const {
     return palette().color(QPalette::WindowText);
 }
 
+void ClickLabel::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) leftDown_ = true;
+    event->accept();
+    emit pressed();
+}
+
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
-    QLabel::mouseReleaseEvent(event);
+    event->accept();
+    if (event->button() != Qt::LeftButton || !leftDown_) return;
+    leftDown_ = false;
+    if (rect().contains(event->position().toPoint())) emit clicked();
 }
 
 }  // namespace platform

@@ -1,4 +1,6 @@
-// A label that reacts to a click, for links drawn as plain text.
+// A label that reacts to the mouse, for links drawn as plain text and for
+// cells that select what they show. It reports a press of any button, and a
+// click: the left button pressed and released over it.
 #pragma once
 
 #include <QLabel>
@@ -15,10 +17,15 @@ public:
     QColor textColor() const;
 
 signals:
+    void pressed();
     void clicked();
 
 protected:
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool leftDown_ = false;
 };
 
 }  // namespace platform
