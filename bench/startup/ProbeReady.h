@@ -21,7 +21,9 @@ protected:
             QTimer::singleShot(0, [] {
                 std::fputs("shown\n", stdout);
                 std::fflush(stdout);
-                QCoreApplication::quit();
+                // exit(), not quit(): quit() closes every window first, and
+                // the main window answers a close with the exit dialog.
+                QCoreApplication::exit(0);
             });
         }
         return QObject::eventFilter(watched, event);

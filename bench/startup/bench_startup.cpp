@@ -6,6 +6,8 @@
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -95,11 +97,23 @@ Run launch(const Case& c) {
         return run;
     }
 
+    // A probe that never shows its window is killed after a bound, so the
+    // benchmark reports a failed run instead of waiting for ever.
+    constexpr auto kBound = std::chrono::seconds(30);
     std::string line;
     char buffer[64];
-    ssize_t n;
-    while (line.find('\n') == std::string::npos && (n = read(out[0], buffer, sizeof buffer)) > 0)
+    while (line.find('\n') == std::string::npos) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            start + kBound - std::chrono::steady_clock::now());
+        pollfd readable{out[0], POLLIN, 0};
+        if (left.count() <= 0 || poll(&readable, 1, static_cast<int>(left.count())) <= 0) {
+            kill(pid, SIGKILL);
+            break;
+        }
+        const ssize_t n = read(out[0], buffer, sizeof buffer);
+        if (n <= 0) break;
         line.append(buffer, static_cast<size_t>(n));
+    }
     const auto shown = std::chrono::steady_clock::now();
     close(out[0]);
 
