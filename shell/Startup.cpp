@@ -6,8 +6,9 @@
 namespace shell {
 
 void InitApplication(QApplication& app) {
+    // The name alone, not a display name: Qt appends a display name to every
+    // window title, and each window's caption is meant to stand as given.
     app.setApplicationName(QStringLiteral("Omenwise"));
-    app.setApplicationDisplayName(QStringLiteral("Omenwise"));
     platform::InstallFontSubstitutions();
 }
 
