@@ -5,22 +5,11 @@
 
 #include "platform/ErrorHandler.h"
 #include "platform/Fonts.h"
+#include "platform/Text.h"
 #include "shell/Assets.h"
 #include "ui_EndMsg.h"
 
 namespace EndMsg {
-namespace {
-
-// A stored page with blanks or line breaks around it (characters of code 32
-// or less) still is the portal; letter case and everything else count.
-QString TrimControls(const QString& text) {
-    qsizetype from = 0, to = text.size();
-    while (from < to && text[from].unicode() <= 32) ++from;
-    while (to > from && text[to - 1].unicode() <= 32) --to;
-    return text.mid(from, to - from);
-}
-
-}  // namespace
 
 QString ReadStartPage(platform::Registry& registry) {
     const auto key = registry.openKey(StartPageKey);
@@ -68,7 +57,9 @@ TFrmMsG::TFrmMsG(platform::Registry& registry, QWidget* parent)
 TFrmMsG::~TFrmMsG() = default;
 
 void TFrmMsG::FormCreate() {
-    if (TrimControls(ReadStartPage(registry_)) == PromotedStartPage) {
+    // A stored page with blanks or line breaks around it still is the portal;
+    // letter case and everything else count.
+    if (platform::TrimControls(ReadStartPage(registry_)) == PromotedStartPage) {
         ui->CheckBox1->setChecked(false);
         ui->CheckBox1->setVisible(false);
     }

@@ -10,22 +10,13 @@
 
 #include "platform/ErrorHandler.h"
 #include "platform/Gb18030.h"
+#include "platform/Text.h"
 
 namespace shell {
 namespace {
 
 const QString kListPath = QStringLiteral("/Chinese/CPC/loginfo.html");
 const QString kFlagsPath = QStringLiteral("/Chinese/SysInfo/logFlagfee.htm");
-
-// Trims characters of code 32 or less, and only those: a full-width blank
-// (U+3000) is part of the text.
-QString trimControls(const QString& text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin).unicode() <= 32) ++begin;
-    while (end > begin && text.at(end - 1).unicode() <= 32) --end;
-    return text.mid(begin, end - begin);
-}
 
 // The text after the first ">", or all of it when there is none.
 QString afterFirstMark(const QString& text) {
@@ -92,11 +83,15 @@ void PromotionPanes::buildPromotion(QWidget* window, QWidget* bannerPanel, QWidg
 }
 
 void PromotionPanes::startPromotion() {
+    // The lines are split from the text as it arrived, not read back from
+    // Memo1, whose document would turn line breaks into its own.
+    QString list;
     try {
         if (server_.isEmpty() || !IdHTTP1 || !IdHTTP2)
             throw std::runtime_error("no promotion server");
         const QString flagsUrl = server_ + kFlagsPath;
-        Memo1->setPlainText(platform::decodeGb18030(IdHTTP1->get(server_ + kListPath)));
+        list = platform::decodeGb18030(IdHTTP1->get(server_ + kListPath));
+        Memo1->setPlainText(list);
         MainFlag = flagDigit(IdHTTP2->get(flagsUrl), 0);
         BannerFlag = flagDigit(IdHTTP2->get(flagsUrl), 1);
     } catch (const std::exception&) {
@@ -104,9 +99,8 @@ void PromotionPanes::startPromotion() {
         MainFlag = 0;
         BannerFlag = 0;
     }
-    const QString text = Memo1->toPlainText();
-    lines_ = platform::splitLines(text);
-    listBlank_ = trimControls(text).isEmpty();
+    lines_ = platform::splitLines(list);
+    listBlank_ = platform::TrimControls(list).isEmpty();
 
     BannerPos = 0;
     MainPos = 0;
@@ -126,14 +120,14 @@ void PromotionPanes::hide(platform::WebPane* pane, int hiddenTop) {
 
 QString PromotionPanes::ListField(int k, int i) const {
     if (i < 0 || i >= lines_.size()) return {};
-    const QString line = trimControls(lines_.at(i));
+    const QString line = platform::TrimControls(lines_.at(i));
     switch (k) {
         case 0:
             return beforeFirstMark(line);
         case 1:
             return beforeFirstMark(afterFirstMark(line));
         case 2:
-            return trimControls(afterFirstMark(afterFirstMark(line)));
+            return platform::TrimControls(afterFirstMark(afterFirstMark(line)));
         default:
             return {};
     }
